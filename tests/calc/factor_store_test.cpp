@@ -1,0 +1,65 @@
+#include "calc/calculate.h"
+#include "calc/factor_store.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdint>
+
+namespace teilerwerk {
+namespace {
+
+TEST(ResetStoreTest, LoadsSmallPrimesAndClearsEverySlot)
+{
+    FactorStore store;
+    store.Factors.fill(7.0);
+    store.Exponents.fill(3.0);
+    store.SmallPrimes.fill(-1);
+
+    ResetStore(store);
+
+    const std::array<std::int16_t, SmallPrimeCount> primes{2, 3, 5, 7, 11, 13, 17, 19, 23, 29, 31, 37};
+    EXPECT_EQ(store.SmallPrimes, primes);
+    for (int slot = 0; slot < SlotCount; ++slot) {
+        EXPECT_EQ(store.Factors[slot], 0.0) << "slot " << slot;
+        EXPECT_EQ(store.Exponents[slot], 0.0) << "slot " << slot;
+    }
+}
+
+TEST(ResetStoreTest, FewerFactorsLeaveNoTraceOfAnEarlierCalculation)
+{
+    FactorStore store;
+    ASSERT_EQ(Calculate(store, "600"), " 2^ 3 *  3^ 1 *  5^ 2");
+    ASSERT_EQ(Calculate(store, "1681"), " 41^ 2");
+
+    EXPECT_EQ(store.FactorCount, 1);
+    EXPECT_EQ(store.Factors[0], 41.0);
+    EXPECT_EQ(store.Exponents[0], 2.0);
+    for (int slot = 1; slot < SlotCount; ++slot) {
+        EXPECT_EQ(store.Factors[slot], 0.0) << "slot " << slot;
+        EXPECT_EQ(store.Exponents[slot], 0.0) << "slot " << slot;
+    }
+}
+
+TEST(SearchTest, FillsSlotsInIncreasingOrderAndDividesTheNumberDown)
+{
+    FactorStore store;
+    ASSERT_EQ(Calculate(store, "600"), " 2^ 3 *  3^ 1 *  5^ 2");
+
+    EXPECT_EQ(store.FactorCount, 3);
+    EXPECT_EQ((std::array{store.Factors[0], store.Factors[1], store.Factors[2]}), (std::array{2.0, 3.0, 5.0}));
+    EXPECT_EQ((std::array{store.Exponents[0], store.Exponents[1], store.Exponents[2]}), (std::array{3.0, 1.0, 2.0}));
+    EXPECT_EQ(store.Number, 1.0);
+    EXPECT_EQ(store.TrialLimit, 301.0);
+}
+
+TEST(SearchTest, ALargePrimeLeftOverJoinsTheFactors)
+{
+    FactorStore store;
+    ASSERT_EQ(Calculate(store, "19999999934"), " 2^ 1 *  9999999967^ 1");
+    EXPECT_EQ(store.Number, 1.0);
+    EXPECT_EQ(store.FactorCount, 2);
+}
+
+}  // namespace
+}  // namespace teilerwerk
