@@ -28,13 +28,14 @@ void CentreOnScreen(QWidget& window)
 
 }  // namespace
 
-int RunProgram(int argc, char* argv[], const WindowFactory& makeWindow)
+int RunProgram(int argc, char* argv[], const ProgramDescription& program)
 {
     QApplication application(argc, argv);
+    QGuiApplication::setDesktopFileName(program.desktopFileName);
     QTranslator translator;
     LoadGermanQtTexts(application, translator);
 
-    const std::unique_ptr<QWidget> window = makeWindow();
+    const std::unique_ptr<QWidget> window = program.makeWindow();
     QApplication::setWindowIcon(window->windowIcon());
     CentreOnScreen(*window);
     window->show();

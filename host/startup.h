@@ -7,10 +7,16 @@
 
 namespace teilerwerk {
 
-using WindowFactory = std::function<std::unique_ptr<QWidget>()>;
+// What the start-up needs to know of a program with one window.
+struct ProgramDescription {
+    // The base name of the program's desktop entry, by which desktops match its window.
+    QString desktopFileName;
+    // Makes the program's one window; called once the application exists.
+    std::function<std::unique_ptr<QWidget>()> makeWindow;
+};
 
-// Runs the program: the application with Qt's own texts in German, the one window made by
-// makeWindow shown centred on the screen, and the event loop until that window is closed.
-int RunProgram(int argc, char* argv[], const WindowFactory& makeWindow);
+// Runs the program: the application with Qt's own texts in German, the window shown centred
+// on the screen with its icon as the application's, and the event loop until it is closed.
+int RunProgram(int argc, char* argv[], const ProgramDescription& program);
 
 }  // namespace teilerwerk

@@ -1,0 +1,213 @@
+#!/usr/bin/env bash
+# End-to-end test of the Teilerwerk window: runs the program on an X server of its own, types
+# and clicks with real X input, and reads the result field back over AT-SPI as a screen reader
+# would.
+#
+# Usage: end_to_end_test.sh PATH_TO_TEILERWERK SCREENSHOT_OUTPUT.png
+#
+# Needs: xvfb, xdotool, dbus, at-spi2-core, python3-pyatspi, imagemagick.
+set -euo pipefail
+
+if (( $# != 2 )); then
+    echo "usage: $0 PATH_TO_TEILERWERK SCREENSHOT_OUTPUT.png" >&2
+    exit 2
+fi
+
+if [[ ! -f $1 || ! -x $1 ]]; then
+    echo "FAIL: $1 is not an executable file" >&2
+    exit 1
+fi
+
+# First pass: give the run a D-Bus session of its own and bound it in time, then come back for
+# the second pass. On time-out, timeout signals the whole second pass and waits for its clean-up.
+if [[ -z ${TEILERWERK_E2E_SESSION-} ]]; then
+    export TEILERWERK_E2E_SESSION=1
+    exec dbus-run-session -- timeout --kill-after=5 50 "$BASH" "$0" "$@"
+fi
+unset TEILERWERK_E2E_SESSION
+
+program=$(realpath -m -- "$1")
+screenshot=$(realpath -m -- "$2")
+here=$(cd -- "$(dirname -- "$0")" && pwd)
+# The pyenv python3 first on PATH has no pyatspi.
+python=/usr/bin/python3
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/teilerwerk-e2e.XXXXXX")
+pids=()
+
+stop() {
+    local pid=$1 i
+    kill "$pid" 2>/dev/null || return 0
+    for (( i = 0; i < 30; i++ )); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -KILL "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+}
+
+cleanup() {
+    local status=$? i log
+    # Newest first: the program, then the accessibility bus, then the X server.
+    for (( i = ${#pids[@]} - 1; i >= 0; i-- )); do
+        stop "${pids[i]}"
+    done
+    if (( status != 0 )); then
+        for log in "$work"/*.log; do
+            [[ -s $log ]] || continue
+            echo "---- $(basename "$log")" >&2
+            tail -n 40 "$log" >&2
+        done
+    fi
+    rm -rf -- "$work"
+}
+trap cleanup EXIT
+trap 'echo "FAIL: stopped by a signal (time limit of the run?)" >&2; exit 143' TERM INT HUP
+
+# Xvfb picks a free display itself and writes its number once it accepts clients.
+mkfifo "$work/display"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+pids+=("$!")
+if ! read -r -t 10 display_number <"$work/display"; then
+    echo "FAIL: Xvfb did not start" >&2
+    exit 1
+fi
+
+export DISPLAY=":$display_number"
+export QT_QPA_PLATFORM=xcb
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+export LC_ALL=C.UTF-8
+# Private runtime dir: the accessibility bus socket goes there, not into ~/.cache.
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+# The bus launcher reads GSettings; without dconf it would warn on every start.
+export GSETTINGS_BACKEND=memory
+unset AT_SPI_BUS_ADDRESS WAYLAND_DISPLAY
+
+# Qt connects to the accessibility bus only if org.a11y.Bus is already on the session bus when
+# it starts (it does not activate it), so the launcher goes first and we wait for its name.
+/usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/at-spi.log" 2>&1 &
+pids+=("$!")
+a11y_bus_up() {
+    dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+        org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q 'boolean true'
+}
+for (( i = 0; i < 100; i++ )); do
+    a11y_bus_up && break
+    sleep 0.1
+done
+if ! a11y_bus_up; then
+    echo "FAIL: the AT-SPI bus did not come up" >&2
+    exit 1
+fi
+
+"$program" >"$work/program.log" 2>&1 &
+program_pid=$!
+pids+=("$program_pid")
+
+# Polled rather than xdotool search --sync, so that a program that dies is noticed at once.
+window=
+for (( i = 0; i < 100; i++ )); do
+    if ! kill -0 "$program_pid" 2>/dev/null; then
+        echo "FAIL: $program exited before showing its window" >&2
+        exit 1
+    fi
+    window=$(timeout 5 xdotool search --onlyvisible --name '^Teilerwerk$' 2>/dev/null | head -n 1) \
+        || true
+    [[ -n $window ]] && break
+    sleep 0.1
+done
+if [[ -z $window ]]; then
+    echo "FAIL: no window titled Teilerwerk within 10 s" >&2
+    exit 1
+fi
+if ! timeout 5 xdotool windowfocus --sync "$window"; then
+    echo "FAIL: could not give the window the keyboard focus" >&2
+    exit 1
+fi
+
+failures=0
+actual=
+
+# Sets $actual to the result field's text; the x keeps trailing newlines that $( ) would drop.
+read_result() {
+    if actual=$(timeout 15 "$python" "$here/read_accessible_text.py" Ergebnis 2>"$work/read.err" \
+            && printf x); then
+        actual=${actual%x}
+    else
+        actual="<unreadable: $(tr '\n' ' ' <"$work/read.err")>"
+        return 1
+    fi
+}
+
+shown() {
+    local text=${1//$'\n'/\\n}
+    printf '[%s]' "${text//$'\t'/\\t}"
+}
+
+report() {
+    local name=$1 expected=$2
+    if [[ $actual == "$expected" ]]; then
+        echo "PASS: $name: expected $(shown "$expected"), got $(shown "$actual")"
+    else
+        echo "FAIL: $name: expected $(shown "$expected"), got $(shown "$actual")"
+        printf '%s' "$actual" | od -An -c | head -n 8
+        failures=$(( failures + 1 ))
+    fi
+}
+
+# The click is handled asynchronously, so give the field a few seconds to show the result.
+expect_result() {
+    local name=$1 expected=$2 deadline=$(( SECONDS + 5 ))
+    while read_result && [[ $actual != "$expected" ]] && (( SECONDS < deadline )); do
+        sleep 0.1
+    done
+    report "$name" "$expected"
+}
+
+enter_input() {
+    # Text1 keeps the focus throughout: clicking Label2 does not take it.
+    xdotool key ctrl+a BackSpace
+    xdotool type -- "$1"
+}
+
+click_calculate() {
+    # Centre of Label2 (456,8 89x25) in window coordinates.
+    xdotool mousemove --window "$window" 500 20 click 1
+}
+
+expect_result "start" $'Ergebnis\n'
+
+enter_input 41
+click_calculate
+expect_result "41" 'dies ist eine Primzahl'
+
+enter_input 2.5
+read_result || true
+before=$actual
+xdotool key Return
+# Nothing to wait for if Enter is ignored; this is ample for the key to reach the program.
+sleep 0.5
+read_result || true
+report "Enter in Text1 leaves Text2 unchanged" "$before"
+click_calculate
+expect_result "2.5" 'Eingabe unzulässig'
+
+# Last, so that the screenshot shows a factorisation.
+enter_input 600
+click_calculate
+expect_result "600" ' 2^ 3 *  3^ 1 *  5^ 2'
+
+mkdir -p -- "$(dirname -- "$screenshot")"
+if timeout 10 import -window "$window" "$screenshot" 2>"$work/import.log"; then
+    echo "screenshot: $screenshot"
+else
+    echo "FAIL: no screenshot written to $screenshot"
+    failures=$(( failures + 1 ))
+fi
+
+if (( failures > 0 )); then
+    echo "$failures check(s) failed"
+    exit 1
+fi
+echo "all checks passed"
