@@ -9,6 +9,14 @@
 namespace teilerwerk {
 namespace {
 
+void ExpectSlotsEmptyFrom(const FactorStore& store, int first)
+{
+    for (int slot = first; slot < SlotCount; ++slot) {
+        EXPECT_EQ(store.Factors[slot], 0.0) << "slot " << slot;
+        EXPECT_EQ(store.Exponents[slot], 0.0) << "slot " << slot;
+    }
+}
+
 TEST(ResetStoreTest, LoadsSmallPrimesAndClearsEverySlot)
 {
     FactorStore store;
@@ -20,10 +28,7 @@ TEST(ResetStoreTest, LoadsSmallPrimesAndClearsEverySlot)
 
     const std::array<std::int16_t, SmallPrimeCount> primes{2, 3, 5, 7, 11, 13, 17, 19, 23, 29, 31, 37};
     EXPECT_EQ(store.SmallPrimes, primes);
-    for (int slot = 0; slot < SlotCount; ++slot) {
-        EXPECT_EQ(store.Factors[slot], 0.0) << "slot " << slot;
-        EXPECT_EQ(store.Exponents[slot], 0.0) << "slot " << slot;
-    }
+    ExpectSlotsEmptyFrom(store, 0);
 }
 
 TEST(ResetStoreTest, FewerFactorsLeaveNoTraceOfAnEarlierCalculation)
@@ -35,10 +40,7 @@ TEST(ResetStoreTest, FewerFactorsLeaveNoTraceOfAnEarlierCalculation)
     EXPECT_EQ(store.FactorCount, 1);
     EXPECT_EQ(store.Factors[0], 41.0);
     EXPECT_EQ(store.Exponents[0], 2.0);
-    for (int slot = 1; slot < SlotCount; ++slot) {
-        EXPECT_EQ(store.Factors[slot], 0.0) << "slot " << slot;
-        EXPECT_EQ(store.Exponents[slot], 0.0) << "slot " << slot;
-    }
+    ExpectSlotsEmptyFrom(store, 1);
 }
 
 TEST(SearchTest, FillsSlotsInIncreasingOrderAndDividesTheNumberDown)
