@@ -10,15 +10,6 @@
 namespace teilerwerk {
 namespace {
 
-// The window speaks German, so Qt's own texts (the text boxes' menus) do too.
-void LoadGermanQtTexts(QApplication& application, QTranslator& translator)
-{
-    if (translator.load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"),
-                        QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        application.installTranslator(&translator);
-    }
-}
-
 void CentreOnScreen(QWidget& window)
 {
     const QScreen* screen = window.screen();
@@ -28,12 +19,19 @@ void CentreOnScreen(QWidget& window)
 
 }  // namespace
 
+bool InstallGermanQtTexts(QTranslator& translator)
+{
+    return translator.load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"),
+                           QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))
+        && QCoreApplication::installTranslator(&translator);
+}
+
 int RunProgram(int argc, char* argv[], const ProgramDescription& program)
 {
     QApplication application(argc, argv);
     QGuiApplication::setDesktopFileName(program.desktopFileName);
     QTranslator translator;
-    LoadGermanQtTexts(application, translator);
+    InstallGermanQtTexts(translator);
 
     const std::unique_ptr<QWidget> window = program.makeWindow();
     QApplication::setWindowIcon(window->windowIcon());

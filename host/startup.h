@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QTranslator>
 #include <QWidget>
 
 #include <functional>
@@ -14,6 +15,10 @@ struct ProgramDescription {
     // Makes the program's one window; called once the application exists.
     std::function<std::unique_ptr<QWidget>()> makeWindow;
 };
+
+// Puts Qt's own texts, such as the text boxes' menus, into German, the language of the window.
+// Returns false if Qt's German translation is not installed.
+bool InstallGermanQtTexts(QTranslator& translator);
 
 // Runs the program: the application with Qt's own texts in German, the window shown centred
 // on the screen with its icon as the application's, and the event loop until it is closed.

@@ -176,6 +176,12 @@ click_calculate() {
     xdotool mousemove --window "$window" 500 20 click 1
 }
 
+# The program centres its window on the 1024x768 screen, to the pixel, at its own size.
+eval "$(xdotool getwindowgeometry --shell "$window")"
+off_centre=$(( (2 * X + WIDTH - 1024) / 2 )),$(( (2 * Y + HEIGHT - 768) / 2 ))
+actual="${WIDTH}x$HEIGHT, $off_centre px off centre"
+report "window centred" "550x103, 0,0 px off centre"
+
 expect_result "start" $'Ergebnis\n'
 
 enter_input 41
