@@ -147,15 +147,16 @@ ScannedNumber Scan(std::string_view text)
     return number;
 }
 
-// The exact decimal value of a finite double's magnitude.
-Decimal ExactDecimal(double value)
+// The exact decimal value of a finite double's magnitude, written with the given number of
+// decimals: 0 suffices for a whole double, ExactDecimals for any.
+Decimal ExactDecimal(double value, int decimals)
 {
     std::array<char, 1500> buffer{};
     const auto result = std::to_chars(buffer.begin(), buffer.end(), std::fabs(value),
-                                      std::chars_format::fixed, ExactDecimals);
+                                      std::chars_format::fixed, decimals);
     std::string digits(buffer.begin(), result.ptr);
     digits.erase(std::remove(digits.begin(), digits.end(), '.'), digits.end());
-    return MakeDecimal(std::move(digits), -ExactDecimals);
+    return MakeDecimal(std::move(digits), -decimals);
 }
 
 // Whether the double nearest to decimal lies within the double range, judged by the
@@ -184,8 +185,10 @@ NumberReading ReadNumber(std::string_view text)
     if (result.ec != std::errc{} || !std::isfinite(magnitude)) {
         return {0.0, false};
     }
+    // A whole number in the text always rounds to a whole double, which needs no decimals.
+    const int decimals = decimal.exponent >= 0 ? 0 : ExactDecimals;
     const bool exact =
-        decimal.digits.size() <= MaxExactDigits && ExactDecimal(magnitude) == decimal;
+        decimal.digits.size() <= MaxExactDigits && ExactDecimal(magnitude, decimals) == decimal;
     return {number.negative ? -magnitude : magnitude, exact};
 }
 
