@@ -18,7 +18,7 @@ using Clock = std::chrono::steady_clock;
 
 class FirstPaintProbe : public QObject {
 public:
-    explicit FirstPaintProbe(Clock::time_point start) : start_(start) {}
+    explicit FirstPaintProbe(Clock::time_point start) : start_(start) { }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -29,8 +29,9 @@ protected:
             rusage usage{};
             getrusage(RUSAGE_SELF, &usage);
             std::printf("first paint after %.1f ms, peak resident memory %.1f MB\n", elapsed.count(),
-                        static_cast<double>(usage.ru_maxrss) / 1024.0);
-            QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
+                static_cast<double>(usage.ru_maxrss) / 1024.0);
+            QMetaObject::invokeMethod(
+                QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
         }
         return QObject::eventFilter(watched, event);
     }
@@ -45,12 +46,14 @@ private:
 int main(int argc, char* argv[])
 {
     FirstPaintProbe probe(Clock::now());
-    return teilerwerk::RunProgram(argc, argv, {
-        .desktopFileName = QStringLiteral(TEILERWERK_APP_ID),
-        .makeWindow = [&probe] {
-            auto window = std::make_unique<teilerwerk::Teilerwerk>();
-            window->installEventFilter(&probe);
-            return window;
-        },
-    });
+    return teilerwerk::RunProgram(argc, argv,
+        {
+            .desktopFileName = QStringLiteral(TEILERWERK_APP_ID),
+            .makeWindow =
+                [&probe] {
+                    auto window = std::make_unique<teilerwerk::Teilerwerk>();
+                    window->installEventFilter(&probe);
+                    return window;
+                },
+        });
 }

@@ -6,10 +6,7 @@
 namespace teilerwerk {
 namespace {
 
-std::size_t NextSlot(const FactorStore& store)
-{
-    return static_cast<std::size_t>(store.FactorCount);
-}
+std::size_t NextSlot(const FactorStore& store) { return static_cast<std::size_t>(store.FactorCount); }
 
 // Whether divisor goes into number without remainder, tested on the quotient alone:
 // for whole numbers below 2^53 a quotient that is not whole never rounds to a whole one.

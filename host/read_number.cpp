@@ -49,7 +49,7 @@ bool IsLeadingSpace(char c) { return IsInnerBlank(c) || c == '\r' || c == '\n'; 
 // Walks the text once, the way the number is written in it.
 class Scanner {
 public:
-    explicit Scanner(std::string_view text) : text_(text) {}
+    explicit Scanner(std::string_view text) : text_(text) { }
 
     void SkipLeadingSpace()
     {
@@ -152,8 +152,8 @@ ScannedNumber Scan(std::string_view text)
 Decimal ExactDecimal(double value, int decimals)
 {
     std::array<char, 1500> buffer{};
-    const auto result = std::to_chars(buffer.begin(), buffer.end(), std::fabs(value),
-                                      std::chars_format::fixed, decimals);
+    const auto result
+        = std::to_chars(buffer.begin(), buffer.end(), std::fabs(value), std::chars_format::fixed, decimals);
     std::string digits(buffer.begin(), result.ptr);
     digits.erase(std::remove(digits.begin(), digits.end(), '.'), digits.end());
     return MakeDecimal(std::move(digits), -decimals);
@@ -187,8 +187,8 @@ NumberReading ReadNumber(std::string_view text)
     }
     // A whole number in the text always rounds to a whole double, which needs no decimals.
     const int decimals = decimal.exponent >= 0 ? 0 : ExactDecimals;
-    const bool exact =
-        decimal.digits.size() <= MaxExactDigits && ExactDecimal(magnitude, decimals) == decimal;
+    const bool exact
+        = decimal.digits.size() <= MaxExactDigits && ExactDecimal(magnitude, decimals) == decimal;
     return {number.negative ? -magnitude : magnitude, exact};
 }
 

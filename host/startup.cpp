@@ -13,8 +13,8 @@ namespace {
 void CentreOnScreen(QWidget& window)
 {
     const QScreen* screen = window.screen();
-    window.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(),
-                                           screen->availableGeometry()));
+    window.setGeometry(
+        QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(), screen->availableGeometry()));
 }
 
 }  // namespace
@@ -22,7 +22,7 @@ void CentreOnScreen(QWidget& window)
 bool InstallGermanQtTexts(QTranslator& translator)
 {
     return translator.load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"),
-                           QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))
+               QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))
         && QCoreApplication::installTranslator(&translator);
 }
 

@@ -4,7 +4,7 @@
 
 namespace teilerwerk {
 
-ClickLabel::ClickLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {}
+ClickLabel::ClickLabel(const QString& text, QWidget* parent) : QLabel(text, parent) { }
 
 void ClickLabel::mousePressEvent(QMouseEvent* event)
 {

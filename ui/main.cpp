@@ -3,8 +3,9 @@
 
 int main(int argc, char* argv[])
 {
-    return teilerwerk::RunProgram(argc, argv, {
-        .desktopFileName = QStringLiteral(TEILERWERK_APP_ID),
-        .makeWindow = [] { return std::make_unique<teilerwerk::Teilerwerk>(); },
-    });
+    return teilerwerk::RunProgram(argc, argv,
+        {
+            .desktopFileName = QStringLiteral(TEILERWERK_APP_ID),
+            .makeWindow = [] { return std::make_unique<teilerwerk::Teilerwerk>(); },
+        });
 }

@@ -22,6 +22,10 @@ const QString SansFace = QStringLiteral("FreeSans");
 const QString SerifFace = QStringLiteral("Liberation Serif");
 constexpr int PointSize = 12;
 
+const QString Prompt = QStringLiteral("Ganzzahl  maximal ca. 10 Stellen eingeben:");
+const QString Notice = QStringLiteral("Die Rechnung kann bei großen Zahlen sehr lange dauern. "
+                                      "Das Erbnis gilt erst dann, wenn oben der Cursor blinkt.");
+
 const QColor WindowGreen(0, 255, 0);
 const QColor LightGreen(192, 255, 192);
 const QColor Red(255, 0, 0);
@@ -55,8 +59,7 @@ Teilerwerk::Teilerwerk(QWidget* parent) : QWidget(parent)
     resize(550, 103);
 
     // The labels come first so that the text boxes, created later, lie in front where they overlap.
-    Label1 = Place(new QLabel(QStringLiteral("Ganzzahl  maximal ca. 10 Stellen eingeben:"), this),
-                   "Label1", {8, 8, 313, 25}, SansFace);
+    Label1 = Place(new QLabel(Prompt, this), "Label1", {8, 8, 313, 25}, SansFace);
     Label1->setFrameStyle(QFrame::Box | QFrame::Plain);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     FillBackground(Label1, LightGreen);
@@ -65,10 +68,7 @@ Teilerwerk::Teilerwerk(QWidget* parent) : QWidget(parent)
     Label2->setAlignment(Qt::AlignCenter);
     FillBackground(Label2, Red);
 
-    Label3 = Place(new QLabel(QStringLiteral("Die Rechnung kann bei großen Zahlen sehr lange dauern. "
-                                             "Das Erbnis gilt erst dann, wenn oben der Cursor blinkt."),
-                              this),
-                   "Label3", {8, 64, 537, 41}, SerifFace);
+    Label3 = Place(new QLabel(Notice, this), "Label3", {8, 64, 537, 41}, SerifFace);
     Label3->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label3->setWordWrap(true);
 
@@ -76,7 +76,9 @@ Teilerwerk::Teilerwerk(QWidget* parent) : QWidget(parent)
     Text1->setMaxLength(std::numeric_limits<int>::max());
     Label1->setBuddy(Text1);
 
-    Text2 = Place(new QPlainTextEdit(QStringLiteral("Ergebnis\n"), this), "Text2", {8, 32, 537, 33}, SansFace);
+    // Qt keeps the CR LF as one line break.
+    Text2 = Place(
+        new QPlainTextEdit(QStringLiteral("Ergebnis\r\n"), this), "Text2", {8, 32, 537, 33}, SansFace);
     Text2->setAccessibleName(QStringLiteral("Ergebnis"));
     Text2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Text2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -3,9 +3,10 @@
 # To build and start the program: the compiler, Qt and the two faces the window names.
 BUILD_PACKAGES=(cmake ninja-build g++ libgtest-dev libbenchmark-dev
     qt6-base-dev qt6-translations-l10n fonts-freefont-ttf fonts-liberation2)
-# To run every test: coreutils factor as the oracle, clang with libFuzzer, a real X display with
-# the accessibility bus for the end-to-end test, and the tools that check and build the package.
-TEST_PACKAGES=(coreutils clang libclang-rt-14-dev
+# To run every test: coreutils factor as the oracle, clang with libFuzzer, clang-format, a real
+# X display with the accessibility bus for the end-to-end test, and the tools that check and
+# build the package.
+TEST_PACKAGES=(coreutils clang libclang-rt-14-dev clang-format
     xvfb xauth xdotool dbus at-spi2-core python3-pyatspi imagemagick
     desktop-file-utils appstream dpkg-dev file)
 

@@ -20,7 +20,8 @@ namespace {
 constexpr std::uint64_t ExactDoubleLimit = std::uint64_t{1} << 53;
 
 // factor's answer per number: its prime factors with repetition, in increasing order.
-std::map<std::uint64_t, std::vector<std::uint64_t>> FactorWithCoreutils(const std::vector<std::uint64_t>& numbers)
+std::map<std::uint64_t, std::vector<std::uint64_t>> FactorWithCoreutils(
+    const std::vector<std::uint64_t>& numbers)
 {
     std::string command = FACTOR_PROGRAM;
     for (const std::uint64_t n : numbers) {

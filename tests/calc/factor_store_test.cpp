@@ -49,8 +49,10 @@ TEST(SearchTest, FillsSlotsInIncreasingOrderAndDividesTheNumberDown)
     ASSERT_EQ(Calculate(store, "600"), " 2^ 3 *  3^ 1 *  5^ 2");
 
     EXPECT_EQ(store.FactorCount, 3);
-    EXPECT_EQ((std::array{store.Factors[0], store.Factors[1], store.Factors[2]}), (std::array{2.0, 3.0, 5.0}));
-    EXPECT_EQ((std::array{store.Exponents[0], store.Exponents[1], store.Exponents[2]}), (std::array{3.0, 1.0, 2.0}));
+    EXPECT_EQ(
+        (std::array{store.Factors[0], store.Factors[1], store.Factors[2]}), (std::array{2.0, 3.0, 5.0}));
+    EXPECT_EQ((std::array{store.Exponents[0], store.Exponents[1], store.Exponents[2]}),
+        (std::array{3.0, 1.0, 2.0}));
     EXPECT_EQ(store.Number, 1.0);
     EXPECT_EQ(store.TrialLimit, 301.0);
 }

@@ -26,8 +26,8 @@ double TakeNumber(std::string_view& text)
     Require(text.size() >= 2 && text.front() == ' ' && text[1] >= '1' && text[1] <= '9');
     text.remove_prefix(1);
     double value = 0.0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value,
-                                              std::chars_format::fixed);
+    const auto [end, error]
+        = std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
     Require(error == std::errc{});
     const std::string_view digits = text.substr(0, static_cast<std::size_t>(end - text.data()));
     Require(digits.find_first_not_of("0123456789") == std::string_view::npos);

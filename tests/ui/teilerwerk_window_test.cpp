@@ -35,8 +35,7 @@ private slots:
     void screenReaderNamesTheTextBoxes();
 
 private:
-    template <typename Control>
-    Control* Find(const char* name) const
+    template <typename Control> Control* Find(const char* name) const
     {
         auto* control = window_->findChild<Control*>(QString::fromLatin1(name));
         if (!control) {
@@ -115,13 +114,17 @@ void TeilerwerkWindowTest::captionsFitTheirLabels()
     QRect room = label->contentsRect();
     // The bottom of the notice lies outside the window.
     room.setBottom(qMin(room.bottom(), window_->height() - 1 - label->y()));
-    const int indent = label->frameWidth() > 0 ? QFontMetrics(label->font()).horizontalAdvance(QLatin1Char('x')) / 2 : 0;
+    const int indent
+        = label->frameWidth() > 0 ? QFontMetrics(label->font()).horizontalAdvance(QLatin1Char('x')) / 2 : 0;
     room.adjust(indent, 0, -indent, 0);
     const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
     const QRect needed = QFontMetrics(label->font()).boundingRect(room, flags, label->text());
-    QVERIFY2(room.contains(needed), qPrintable(QStringLiteral("needs %1x%2, has %3x%4")
-                                                   .arg(needed.width()).arg(needed.height())
-                                                   .arg(room.width()).arg(room.height())));
+    QVERIFY2(room.contains(needed),
+        qPrintable(QStringLiteral("needs %1x%2, has %3x%4")
+                       .arg(needed.width())
+                       .arg(needed.height())
+                       .arg(room.width())
+                       .arg(room.height())));
 }
 
 void TeilerwerkWindowTest::windowLooksAsDescribed()
@@ -161,8 +164,8 @@ void TeilerwerkWindowTest::clickShowsTheResult_data()
 {
     QTest::addColumn<QString>("input");
     QTest::addColumn<QString>("result");
-    QTest::newRow("factors") << "600" << " 2^ 3 *  3^ 1 *  5^ 2";
-    QTest::newRow("prime") << "41" << "dies ist eine Primzahl";
+    QTest::newRow("factors") << QStringLiteral("600") << QStringLiteral(" 2^ 3 *  3^ 1 *  5^ 2");
+    QTest::newRow("prime") << QStringLiteral("41") << QStringLiteral("dies ist eine Primzahl");
     QTest::newRow("invalid") << "2.5" << QStringLiteral("Eingabe unzulässig");
     QTest::newRow("non-ASCII after the number") << QStringLiteral("600ä") << " 2^ 3 *  3^ 1 *  5^ 2";
 }
