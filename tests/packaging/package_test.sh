@@ -26,7 +26,8 @@ for file in ./usr/bin/teilerwerk \
 done
 
 depends=$(dpkg-deb -f "$package" Depends)
-for dependency in libqt6widgets6 qt6-qpa-plugins fonts-freefont-ttf fonts-liberation2; do
+for dependency in libqt6widgets6 qt6-qpa-plugins qt6-wayland qt6-translations-l10n \
+                  fonts-freefont-ttf fonts-liberation2; do
     grep -q "$dependency" <<<"$depends" || fail "the package does not depend on $dependency: $depends"
 done
 [ -n "$(dpkg-deb -f "$package" Maintainer)" ] || fail "the package names no maintainer"
