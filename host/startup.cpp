@@ -10,6 +10,9 @@
 namespace teilerwerk {
 namespace {
 
+// Wayland compositors place windows themselves; a client cannot ask for a position there.
+bool CanPlaceWindows() { return !QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }
+
 void CentreOnScreen(QWidget& window)
 {
     const QScreen* screen = window.screen();
@@ -35,7 +38,9 @@ int RunProgram(int argc, char* argv[], const ProgramDescription& program)
 
     const std::unique_ptr<QWidget> window = program.makeWindow();
     QApplication::setWindowIcon(window->windowIcon());
-    CentreOnScreen(*window);
+    if (CanPlaceWindows()) {
+        CentreOnScreen(*window);
+    }
     window->show();
     return QApplication::exec();
 }

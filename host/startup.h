@@ -21,7 +21,8 @@ struct ProgramDescription {
 bool InstallGermanQtTexts(QTranslator& translator);
 
 // Runs the program: the application with Qt's own texts in German, the window shown centred
-// on the screen with its icon as the application's, and the event loop until it is closed.
+// on the screen (where the platform lets a program place its windows) with its icon as the
+// application's, and the event loop until it is closed.
 int RunProgram(int argc, char* argv[], const ProgramDescription& program);
 
 }  // namespace teilerwerk

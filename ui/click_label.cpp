@@ -6,6 +6,8 @@ namespace teilerwerk {
 
 ClickLabel::ClickLabel(const QString& text, QWidget* parent) : QLabel(text, parent) { }
 
+void ClickLabel::click() { emit clicked(); }
+
 void ClickLabel::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton) {
@@ -26,7 +28,7 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* event)
     pressed_ = false;
     event->accept();
     if (wasPressed && rect().contains(event->position().toPoint())) {
-        emit clicked();
+        click();
     }
 }
 

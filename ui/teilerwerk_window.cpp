@@ -1,8 +1,11 @@
 #include "ui/teilerwerk_window.h"
 
 #include "calc/calculate.h"
+#include "ui/accessible_roles.h"
+#include "ui/caption_fit.h"
 #include "ui/click_label.h"
 #include "ui/icons/teilerwerk.xpm"
+#include "ui/twips.h"
 
 #include <QFont>
 #include <QIcon>
@@ -17,7 +20,8 @@
 namespace teilerwerk {
 namespace {
 
-// The faces are named outright so that the captions keep fitting whatever else is installed.
+// The faces are named outright so that the captions fit as drawn; where one is missing, the
+// nearest installed face of the same kind stands in.
 const QString SansFace = QStringLiteral("FreeSans");
 const QString SerifFace = QStringLiteral("Liberation Serif");
 constexpr int PointSize = 12;
@@ -29,21 +33,44 @@ const QString Notice = QStringLiteral("Die Rechnung kann bei großen Zahlen sehr
 const QColor WindowGreen(0, 255, 0);
 const QColor LightGreen(192, 255, 192);
 const QColor Red(255, 0, 0);
+// The labels' backgrounds are fixed, so their text keeps the colour they were designed with
+// rather than a theme's, which may be light.
+const QColor LabelText(0, 0, 0);
 
-// Places a control at its fixed position in the window, in logical pixels.
+// The client area and every control, in twips.
+const QRect ClientTwips(0, 0, 8250, 1545);
+const QRect Label1Twips(120, 120, 4695, 375);
+const QRect Text1Twips(4800, 120, 2055, 375);
+const QRect Label2Twips(6840, 120, 1335, 375);
+const QRect Text2Twips(120, 480, 8055, 495);
+const QRect Label3Twips(120, 960, 8055, 615);
+
+QFont Face(const QString& family, QFont::StyleHint kind)
+{
+    QFont font(family, PointSize, QFont::Normal);
+    font.setStyleHint(kind);
+    return font;
+}
+
+// Places a control at its fixed position in the window.
 template <typename Control>
-Control* Place(Control* control, const char* name, const QRect& geometry, const QString& face)
+Control* Place(Control* control, const char* name, const QRect& twips, const QFont& font)
 {
     control->setObjectName(QString::fromLatin1(name));
-    control->setGeometry(geometry);
-    control->setFont(QFont(face, PointSize, QFont::Normal));
+    control->setGeometry(PixelsFromTwips(twips, *control));
+    control->setFont(font);
     return control;
 }
 
-void FillBackground(QWidget* widget, const QColor& colour)
+// Sets only the given roles, so that every other colour keeps following the desktop's theme, also
+// when it changes while the program runs.
+void Colour(QWidget* widget, const QColor& background, const QColor& text = QColor())
 {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
+    QPalette palette;
+    palette.setColor(QPalette::Window, background);
+    if (text.isValid()) {
+        palette.setColor(QPalette::WindowText, text);
+    }
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }
@@ -52,33 +79,40 @@ void FillBackground(QWidget* widget, const QColor& colour)
 
 Teilerwerk::Teilerwerk(QWidget* parent) : QWidget(parent)
 {
+    InstallAccessibleRoles();
     setObjectName(QStringLiteral("Teilerwerk"));
     setWindowTitle(QStringLiteral("Teilerwerk"));
     setWindowIcon(QIcon(QPixmap(teilerwerk_xpm)));
-    FillBackground(this, WindowGreen);
-    resize(550, 103);
+    Colour(this, WindowGreen);
+    resize(PixelsFromTwips(ClientTwips, *this).size());
+
+    const QFont sans = Face(SansFace, QFont::SansSerif);
+    const QFont serif = Face(SerifFace, QFont::Serif);
 
     // The labels come first so that the text boxes, created later, lie in front where they overlap.
-    Label1 = Place(new QLabel(Prompt, this), "Label1", {8, 8, 313, 25}, SansFace);
+    Label1 = Place(new QLabel(Prompt, this), "Label1", Label1Twips, sans);
     Label1->setFrameStyle(QFrame::Box | QFrame::Plain);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    FillBackground(Label1, LightGreen);
+    Colour(Label1, LightGreen, LabelText);
+    FitCaption(*Label1);
 
-    Label2 = Place(new ClickLabel(QStringLiteral("berechnen"), this), "Label2", {456, 8, 89, 25}, SansFace);
+    Label2 = Place(new ClickLabel(QStringLiteral("berechnen"), this), "Label2", Label2Twips, sans);
     Label2->setAlignment(Qt::AlignCenter);
-    FillBackground(Label2, Red);
+    Colour(Label2, Red, LabelText);
+    FitCaption(*Label2);
 
-    Label3 = Place(new QLabel(Notice, this), "Label3", {8, 64, 537, 41}, SerifFace);
+    Label3 = Place(new QLabel(Notice, this), "Label3", Label3Twips, serif);
     Label3->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label3->setWordWrap(true);
+    Colour(Label3, WindowGreen, LabelText);
+    FitCaption(*Label3);
 
-    Text1 = Place(new QLineEdit(this), "Text1", {320, 8, 137, 25}, SansFace);
+    Text1 = Place(new QLineEdit(this), "Text1", Text1Twips, sans);
     Text1->setMaxLength(std::numeric_limits<int>::max());
     Label1->setBuddy(Text1);
 
     // Qt keeps the CR LF as one line break.
-    Text2 = Place(
-        new QPlainTextEdit(QStringLiteral("Ergebnis\r\n"), this), "Text2", {8, 32, 537, 33}, SansFace);
+    Text2 = Place(new QPlainTextEdit(QStringLiteral("Ergebnis\r\n"), this), "Text2", Text2Twips, sans);
     Text2->setAccessibleName(QStringLiteral("Ergebnis"));
     Text2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Text2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
