@@ -18,51 +18,13 @@ if [[ ! -f $1 || ! -x $1 ]]; then
     exit 1
 fi
 
-# First pass: give the run a D-Bus session of its own and bound it in time, then come back for
-# the second pass. On time-out, timeout signals the whole second pass and waits for its clean-up.
-if [[ -z ${TEILERWERK_E2E_SESSION-} ]]; then
-    export TEILERWERK_E2E_SESSION=1
-    exec dbus-run-session -- timeout --kill-after=5 50 "$BASH" "$0" "$@"
-fi
-unset TEILERWERK_E2E_SESSION
+here=$(cd -- "$(dirname -- "$0")" && pwd)
+source "$here/private_session.sh"
+enter_private_session 50 "$0" "$@"
+begin_session
 
 program=$(realpath -m -- "$1")
 screenshot=$(realpath -m -- "$2")
-here=$(cd -- "$(dirname -- "$0")" && pwd)
-# The pyenv python3 first on PATH has no pyatspi.
-python=/usr/bin/python3
-
-work=$(mktemp -d "${TMPDIR:-/tmp}/teilerwerk-e2e.XXXXXX")
-pids=()
-
-stop() {
-    local pid=$1 i
-    kill "$pid" 2>/dev/null || return 0
-    for (( i = 0; i < 30; i++ )); do
-        kill -0 "$pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -KILL "$pid" 2>/dev/null || true
-    wait "$pid" 2>/dev/null || true
-}
-
-cleanup() {
-    local status=$? i log
-    # Newest first: the program, then the accessibility bus, then the X server.
-    for (( i = ${#pids[@]} - 1; i >= 0; i-- )); do
-        stop "${pids[i]}"
-    done
-    if (( status != 0 )); then
-        for log in "$work"/*.log; do
-            [[ -s $log ]] || continue
-            echo "---- $(basename "$log")" >&2
-            tail -n 40 "$log" >&2
-        done
-    fi
-    rm -rf -- "$work"
-}
-trap cleanup EXIT
-trap 'echo "FAIL: stopped by a signal (time limit of the run?)" >&2; exit 143' TERM INT HUP
 
 # Xvfb picks a free display itself and writes its number once it accepts clients.
 mkfifo "$work/display"
@@ -75,35 +37,11 @@ fi
 
 export DISPLAY=":$display_number"
 export QT_QPA_PLATFORM=xcb
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-export LC_ALL=C.UTF-8
-# Private runtime dir: the accessibility bus socket goes there, not into ~/.cache.
-export XDG_RUNTIME_DIR="$work/runtime"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-# The bus launcher reads GSettings; without dconf it would warn on every start.
-export GSETTINGS_BACKEND=memory
-unset AT_SPI_BUS_ADDRESS WAYLAND_DISPLAY
+unset WAYLAND_DISPLAY
 
-# Qt connects to the accessibility bus only if org.a11y.Bus is already on the session bus when
-# it starts (it does not activate it), so the launcher goes first and we wait for its name.
-/usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/at-spi.log" 2>&1 &
-pids+=("$!")
-a11y_bus_up() {
-    dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
-        org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q 'boolean true'
-}
-for (( i = 0; i < 100; i++ )); do
-    a11y_bus_up && break
-    sleep 0.1
-done
-if ! a11y_bus_up; then
-    echo "FAIL: the AT-SPI bus did not come up" >&2
-    exit 1
-fi
-
-"$program" >"$work/program.log" 2>&1 &
-program_pid=$!
-pids+=("$program_pid")
+start_accessibility_bus
+start_logged program "$program"
+program_pid=$last_pid
 
 # Polled rather than xdotool search --sync, so that a program that dies is noticed at once.
 window=
