@@ -6,10 +6,11 @@ BUILD_PACKAGES=(cmake ninja-build g++ libgtest-dev libbenchmark-dev libhwy-dev
     qt6-base-dev qt6-wayland qt6-translations-l10n fonts-freefont-ttf fonts-liberation2)
 # To run every test: coreutils factor as the oracle, clang with libFuzzer, clang-format, an older
 # CPU model under qemu, a real X display and a headless Wayland compositor with the accessibility
-# bus for the end-to-end tests, and the tools that build and check the package.
+# bus for the end-to-end tests, and the tools that build and check the package, its manual pages
+# and its builds from the tracked files at the last commit's time.
 TEST_PACKAGES=(coreutils clang libclang-rt-14-dev clang-format qemu-user
     xvfb xauth xdotool weston dbus at-spi2-core python3-pyatspi imagemagick
-    desktop-file-utils appstream dpkg-dev file lintian devscripts)
+    desktop-file-utils appstream dpkg-dev file lintian devscripts man-db xz-utils git)
 
 # Installs the named packages that are not installed yet: with apt-get as root, otherwise it
 # names them and stops.
