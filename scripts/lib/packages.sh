@@ -7,10 +7,11 @@ BUILD_PACKAGES=(cmake ninja-build g++ libgtest-dev libbenchmark-dev libhwy-dev
 # To run every test: coreutils factor as the oracle, clang with libFuzzer, clang-format, an older
 # CPU model under qemu, DejaVu as the only faces of a machine without the window's own, a real X
 # display and a headless Wayland compositor with the accessibility bus for the end-to-end tests,
-# and the tools that build and check the package.
+# and the tools that build and check the package, its manual pages and its builds from the tracked
+# files at the last commit's time.
 TEST_PACKAGES=(coreutils clang libclang-rt-14-dev clang-format qemu-user
     fonts-dejavu-core xvfb xauth xdotool weston dbus at-spi2-core python3-pyatspi imagemagick
-    desktop-file-utils appstream dpkg-dev file lintian devscripts)
+    desktop-file-utils appstream dpkg-dev file lintian devscripts man-db xz-utils git)
 
 # Installs the named packages that are not installed yet: with apt-get as root, otherwise it
 # names them and stops.
