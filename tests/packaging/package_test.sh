@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Checks what the Debian package holds and depends on, that every member carries the last
-# commit's time, and runs its program, unpacked, through the end-to-end test.
-# Usage: package_test.sh BUILD_DIR SOURCE_DIR APP_ID END_TO_END_TEST
+# commit's time, and runs its program, unpacked, through the end-to-end tests on X and Wayland.
+# Usage: package_test.sh BUILD_DIR SOURCE_DIR APP_ID END_TO_END_TEST WAYLAND_END_TO_END_TEST
 set -euo pipefail
 build_dir=$1
 source_dir=$2
 app_id=$3
 end_to_end_test=$4
+wayland_end_to_end_test=$5
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
@@ -50,4 +51,5 @@ other_times=$(find "$members" -mindepth 1 ! -path "$members/control" ! -path "$m
 
 dpkg-deb -x "$package" "$unpacked"
 bash "$end_to_end_test" "$unpacked/usr/bin/teilerwerk" "$build_dir/package-screenshot.png"
-echo "PASS: $package holds the program, its desktop files, manual pages and dependencies, all at the commit's time, and its program runs"
+bash "$wayland_end_to_end_test" "$unpacked/usr/bin/teilerwerk"
+echo "PASS: $package holds the program, its desktop files, manual pages and dependencies, all at the commit's time, and its program runs on X and on Wayland"
