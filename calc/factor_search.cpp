@@ -1,7 +1,11 @@
 #include "calc/factor_search.h"
 
+#include "calc/divisor_scan.h"
+
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <optional>
 
 namespace teilerwerk {
 namespace {
@@ -22,31 +26,15 @@ void RecordFactor(FactorStore& store, double factor)
     ++store.FactorCount;
 }
 
-// Candidates are tested in blocks of this many, without an early exit inside a block, so that
-// the divisions of one block overlap instead of waiting on each other.
-constexpr int BlockSize = 8;
+// A divisor above the square root of what is left would need a cofactor below itself, and
+// those were all divided out before it. The rounded root is never below the whole one.
+double SquareRootBound(double number) { return std::floor(std::sqrt(number)); }
 
-bool AnyDivides(double number, double firstCandidate)
+// The next candidate from Counter on that divides what is left, up to the bounds of the pass.
+std::optional<double> NextDivisor(const FactorStore& store)
 {
-    bool any = false;
-    for (int i = 0; i < BlockSize; ++i) {
-        any |= Divides(number, firstCandidate + 2.0 * i);
-    }
-    return any;
-}
-
-// Skips whole blocks of odd candidates that neither divide the number nor reach a stop of the
-// pass, and returns the first candidate that needs the step-by-step treatment.
-double SkipIdleCandidates(double number, double counter, double end)
-{
-    while (true) {
-        const double last = counter + 2.0 * (BlockSize - 1);
-        const double next = last + 2.0;
-        if (next > end || last * last > number || AnyDivides(number, counter)) {
-            return counter;
-        }
-        counter = next;
-    }
+    const double last = std::min(store.TrialLimit, SquareRootBound(store.Number));
+    return FirstDividingCandidate(store.Number, store.Counter, last);
 }
 
 // Once no divisor up to the square root is left, what remains above 1 is a prime.
@@ -84,13 +72,10 @@ void SearchSmallPrimes(FactorStore& store)
 
 void SearchOddDivisors(FactorStore& store)
 {
-    const double end = store.TrialLimit;
-    for (store.Counter = 41.0; store.Counter <= end; store.Counter += 2.0) {
-        store.Counter = SkipIdleCandidates(store.Number, store.Counter, end);
-        DivideOut(store, store.Counter);
-        if (store.Number <= store.Counter || store.Counter * store.Counter > store.Number) {
-            break;
-        }
+    store.Counter = 41.0;
+    while (const std::optional<double> divisor = NextDivisor(store)) {
+        DivideOut(store, *divisor);
+        store.Counter = *divisor + 1.0;
     }
     RecordRemainingPrime(store);
 }

@@ -1,5 +1,6 @@
 // Compares Calculate with coreutils factor, an implementation written elsewhere.
 #include "calc/calculate.h"
+#include "tests/calc/each_target.h"
 
 #include <gtest/gtest.h>
 
@@ -83,7 +84,9 @@ void ExpectSameAsCoreutils(const std::vector<std::uint64_t>& numbers)
     }
 }
 
-TEST(FactorDifferentialTest, RandomNumbersOfEveryDigitCount)
+using FactorDifferentialTest = EachTargetTest;
+
+TEST_P(FactorDifferentialTest, RandomNumbersOfEveryDigitCount)
 {
     std::mt19937_64 random(20261211);
     std::vector<std::uint64_t> numbers;
@@ -99,7 +102,7 @@ TEST(FactorDifferentialTest, RandomNumbersOfEveryDigitCount)
     ExpectSameAsCoreutils(numbers);
 }
 
-TEST(FactorDifferentialTest, ProductsOfTwoPrimesNear2To26)
+TEST_P(FactorDifferentialTest, ProductsOfTwoPrimesNear2To26)
 {
     std::vector<std::uint64_t> candidates;
     for (std::uint64_t n = (std::uint64_t{1} << 26) - 300; n < (std::uint64_t{1} << 26) + 300; n += 2) {
@@ -120,6 +123,9 @@ TEST(FactorDifferentialTest, ProductsOfTwoPrimesNear2To26)
     }
     ExpectSameAsCoreutils(products);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    EachTarget, FactorDifferentialTest, testing::ValuesIn(EachTarget()), TargetParamName);
 
 }  // namespace
 }  // namespace teilerwerk

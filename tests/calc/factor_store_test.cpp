@@ -1,5 +1,6 @@
 #include "calc/calculate.h"
 #include "calc/factor_store.h"
+#include "tests/calc/each_target.h"
 
 #include <gtest/gtest.h>
 
@@ -31,7 +32,9 @@ TEST(ResetStoreTest, LoadsSmallPrimesAndClearsEverySlot)
     ExpectSlotsEmptyFrom(store, 0);
 }
 
-TEST(ResetStoreTest, FewerFactorsLeaveNoTraceOfAnEarlierCalculation)
+using ResetStoreAfterSearchTest = EachTargetTest;
+
+TEST_P(ResetStoreAfterSearchTest, FewerFactorsLeaveNoTraceOfAnEarlierCalculation)
 {
     FactorStore store;
     ASSERT_EQ(Calculate(store, "600"), " 2^ 3 *  3^ 1 *  5^ 2");
@@ -43,7 +46,9 @@ TEST(ResetStoreTest, FewerFactorsLeaveNoTraceOfAnEarlierCalculation)
     ExpectSlotsEmptyFrom(store, 1);
 }
 
-TEST(SearchTest, FillsSlotsInIncreasingOrderAndDividesTheNumberDown)
+using SearchTest = EachTargetTest;
+
+TEST_P(SearchTest, FillsSlotsInIncreasingOrderAndDividesTheNumberDown)
 {
     FactorStore store;
     ASSERT_EQ(Calculate(store, "600"), " 2^ 3 *  3^ 1 *  5^ 2");
@@ -57,13 +62,17 @@ TEST(SearchTest, FillsSlotsInIncreasingOrderAndDividesTheNumberDown)
     EXPECT_EQ(store.TrialLimit, 301.0);
 }
 
-TEST(SearchTest, ALargePrimeLeftOverJoinsTheFactors)
+TEST_P(SearchTest, ALargePrimeLeftOverJoinsTheFactors)
 {
     FactorStore store;
     ASSERT_EQ(Calculate(store, "19999999934"), " 2^ 1 *  9999999967^ 1");
     EXPECT_EQ(store.Number, 1.0);
     EXPECT_EQ(store.FactorCount, 2);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    EachTarget, ResetStoreAfterSearchTest, testing::ValuesIn(EachTarget()), TargetParamName);
+INSTANTIATE_TEST_SUITE_P(EachTarget, SearchTest, testing::ValuesIn(EachTarget()), TargetParamName);
 
 }  // namespace
 }  // namespace teilerwerk

@@ -29,7 +29,7 @@ for file in ./usr/bin/teilerwerk \
 done
 
 depends=$(dpkg-deb -f "$package" Depends)
-for dependency in libqt6widgets6 qt6-qpa-plugins qt6-wayland qt6-translations-l10n \
+for dependency in libqt6widgets6 libhwy1 qt6-qpa-plugins qt6-wayland qt6-translations-l10n \
                   fonts-freefont-ttf fonts-liberation2; do
     grep -q "$dependency" <<<"$depends" || fail "the package does not depend on $dependency: $depends"
 done
