@@ -3,6 +3,14 @@
 # newest first, and if the test fails their logs are shown. Sourcing only defines; a test calls
 # enter_private_session and then begin_session.
 
+# Stops the test unless PATH is the program to run: an executable file.
+require_program() {
+    if [[ ! -f $1 || ! -x $1 ]]; then
+        echo "FAIL: $1 is not an executable file" >&2
+        exit 1
+    fi
+}
+
 # Re-runs the calling script inside a D-Bus session of its own, under a time limit; on time-out,
 # timeout signals the whole run and waits for its clean-up. Returns in the re-run.
 # Usage: enter_private_session SECONDS SCRIPT ARGS...

@@ -13,13 +13,9 @@ if (( $# != 1 )); then
     echo "usage: $0 PATH_TO_TEILERWERK" >&2
     exit 2
 fi
-if [[ ! -f $1 || ! -x $1 ]]; then
-    echo "FAIL: $1 is not an executable file" >&2
-    exit 1
-fi
-
 here=$(cd -- "$(dirname -- "$0")" && pwd)
 source "$here/private_session.sh"
+require_program "$1"
 enter_private_session 50 "$0" "$@"
 begin_session
 
