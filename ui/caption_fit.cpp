@@ -7,6 +7,8 @@ namespace teilerwerk {
 namespace {
 
 constexpr double PointStep = 0.5;
+// The smallest size a caption is stepped down to; below it the caption is left as it is.
+constexpr double SmallestCaptionPointSize = 6.0;
 
 // Where the label draws its caption: inside the frame, after the indent that a framed label keeps
 // from its edge, and no further than its parent shows it.

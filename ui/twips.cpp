@@ -7,6 +7,8 @@
 namespace teilerwerk {
 namespace {
 
+constexpr int TwipsPerInch = 1440;
+
 int PixelEdge(int twips, int dpi)
 {
     return static_cast<int>(std::lround(double(twips) * dpi / TwipsPerInch));
