@@ -20,10 +20,14 @@
 namespace teilerwerk {
 namespace {
 
-// The faces are named outright so that the captions fit as drawn; where one is missing, the
-// nearest installed face of the same kind stands in.
-const QString SansFace = QStringLiteral("FreeSans");
-const QString SerifFace = QStringLiteral("Liberation Serif");
+// The faces are named outright so that the captions fit as drawn. Where one is missing, a face cut
+// to the same widths stands in before any other: FreeSans comes from Nimbus Sans, a Helvetica, as
+// wide as Liberation Sans, Arimo and Arial; Liberation Serif is as wide as Tinos, Times New Roman,
+// Nimbus Roman and FreeSerif. Only then does the nearest face of the same kind stand in.
+const QStringList SansFaces = {QStringLiteral("FreeSans"), QStringLiteral("Nimbus Sans"),
+    QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"), QStringLiteral("Arial")};
+const QStringList SerifFaces = {QStringLiteral("Liberation Serif"), QStringLiteral("Tinos"),
+    QStringLiteral("Times New Roman"), QStringLiteral("Nimbus Roman"), QStringLiteral("FreeSerif")};
 constexpr int PointSize = 12;
 
 const QString Prompt = QStringLiteral("Ganzzahl  maximal ca. 10 Stellen eingeben:");
@@ -45,9 +49,9 @@ const QRect Label2Twips(6840, 120, 1335, 375);
 const QRect Text2Twips(120, 480, 8055, 495);
 const QRect Label3Twips(120, 960, 8055, 615);
 
-QFont Face(const QString& family, QFont::StyleHint kind)
+QFont Face(const QStringList& families, QFont::StyleHint kind)
 {
-    QFont font(family, PointSize, QFont::Normal);
+    QFont font(families, PointSize, QFont::Normal);
     font.setStyleHint(kind);
     return font;
 }
@@ -86,8 +90,8 @@ Teilerwerk::Teilerwerk(QWidget* parent) : QWidget(parent)
     Colour(this, WindowGreen);
     resize(PixelsFromTwips(ClientTwips, *this).size());
 
-    const QFont sans = Face(SansFace, QFont::SansSerif);
-    const QFont serif = Face(SerifFace, QFont::Serif);
+    const QFont sans = Face(SansFaces, QFont::SansSerif);
+    const QFont serif = Face(SerifFaces, QFont::Serif);
 
     // The labels come first so that the text boxes, created later, lie in front where they overlap.
     Label1 = Place(new QLabel(Prompt, this), "Label1", Label1Twips, sans);
